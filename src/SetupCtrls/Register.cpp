@@ -1,0 +1,13 @@
+#include "SetupCtrls/Register.h"
+
+#include "SetupCtrls/RadioPanel.h"
+#include "SetupCtrls/TwoJumper.h"
+#include "platform/PageReader.h"
+#include "platform/StdClasses.h"
+
+void RegisterSetupCtrls()
+{
+    RegisterStdClasses();
+    TPageReader::RegisterClass<TTwoJumper>();
+    TPageReader::RegisterClass<TRadioPanel>();
+}

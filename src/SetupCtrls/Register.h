@@ -1,0 +1,4 @@
+#pragma once
+
+// Makes the setup components known to the page reader.
+void RegisterSetupCtrls();
