@@ -560,6 +560,8 @@ private:
             if (root)
                 Guarded([&] { slot.invoke(root.data(), Qt::DirectConnection, Q_ARG(QObject *, sender)); });
         });
+        // Named after the handler, so that the page's wiring can be read back.
+        relay->setObjectName(b.handler);
         const int relayIndex = THandlerRelay::staticMetaObject.indexOfSlot("relay(QObject*)");
         QMetaObject::connect(b.sender, b.signal.methodIndex(), relay, relayIndex);
     }
