@@ -1,5 +1,6 @@
 #include "SetupCtrls/Register.h"
 
+#include "SetupCtrls/BoardImage.h"
 #include "SetupCtrls/RadioPanel.h"
 #include "SetupCtrls/TwoJumper.h"
 #include "platform/PageReader.h"
@@ -10,4 +11,5 @@ void RegisterSetupCtrls()
     RegisterStdClasses();
     TPageReader::RegisterClass<TTwoJumper>();
     TPageReader::RegisterClass<TRadioPanel>();
+    TPageReader::RegisterClass<TBoardImage>();
 }

@@ -7,6 +7,8 @@
 #include "platform/Label.h"
 #include "platform/Messages.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
@@ -214,6 +216,15 @@ TEST(Platform, ColorsKeepRedInTheLowestByte)
     EXPECT_TRUE(IdentToColor(QStringLiteral("clwhite"), c));
     EXPECT_EQ(c, 0xFFFFFF);
     EXPECT_FALSE(IdentToColor(QStringLiteral("clChartreuse"), c));
+}
+
+TEST(Platform, WindowsFontsMapToAnInstalledFamily)
+{
+    for (const char *family : {"MS Sans Serif", "Tahoma", "Verdana"}) {
+        const QFontInfo info{QFont(QLatin1String(family))};
+        EXPECT_TRUE(QFontDatabase::hasFamily(info.family())) << family;
+        EXPECT_NE(QFont::substitute(QLatin1String(family)), QLatin1String(family)) << family;
+    }
 }
 
 TEST(Platform, ClassTestIsByExactNameWithoutCase)

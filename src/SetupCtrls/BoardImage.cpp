@@ -1,0 +1,239 @@
+#include "SetupCtrls/BoardImage.h"
+
+#include "platform/JPEGImage.h"
+#include "platform/Messages.h"
+
+#include <QApplication>
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+
+constexpr unsigned WM_QUERYNEWPALETTE = 0x030F;
+
+// The parent's outer size: a form counts its frame, caption and menu bar.
+QSize outerSize(const QWidget *parent)
+{
+    const QVariant w = parent->property("Width");
+    const QVariant h = parent->property("Height");
+    return w.isValid() && h.isValid() ? QSize(w.toInt(), h.toInt()) : parent->size();
+}
+
+} // namespace
+
+TBoardImage::TBoardImage(QWidget *parent)
+    : QWidget(parent), FPicture(new TPicture(this)), FConstraints(new TSizeConstraints(this))
+{
+    resize(105, 105);
+    connect(FPicture, &TPicture::OnChange, this, [this] { PictureChanged(); });
+}
+
+TBoardImage::~TBoardImage() = default;
+
+void TBoardImage::setCenterOnForm(bool center)
+{
+    if (FCenterOnForm == center)
+        return;
+    FCenterOnForm = center;
+    update();
+}
+
+void TBoardImage::setScale(bool scale)
+{
+    if (FScale == scale)
+        return;
+    FScale = scale;
+    PictureChanged();
+}
+
+void TBoardImage::setAutoSize(bool autoSize)
+{
+    if (FAutoSize == autoSize)
+        return;
+    FAutoSize = autoSize;
+    if (autoSize)
+        SetBounds(x(), y(), width(), height());
+}
+
+void TBoardImage::SetBounds(int left, int top, int width, int height)
+{
+    // While the page is read, the stored size stands; the query would see
+    // a picture that is not there yet.
+    if (FAutoSize && !IsLoading(this))
+        CanAutoSize(width, height);
+    setGeometry(left, top, width, height);
+}
+
+void TBoardImage::setCenter(bool center)
+{
+    if (FCenter == center)
+        return;
+    FCenter = center;
+    PictureChanged();
+}
+
+void TBoardImage::setPicture(TPicture *picture)
+{
+    if (picture)
+        FPicture->assign(*picture);
+    else
+        FPicture->clear();
+}
+
+void TBoardImage::setStretch(bool stretch)
+{
+    if (FStretch == stretch)
+        return;
+    FStretch = stretch;
+    PictureChanged();
+}
+
+void TBoardImage::setTransparent(bool transparent)
+{
+    if (FTransparent == transparent)
+        return;
+    FTransparent = transparent;
+    PictureChanged();
+}
+
+QRect TBoardImage::CalcDestRect() const
+{
+    const int pw = FPicture->width();
+    const int ph = FPicture->height();
+    if (FStretch)
+        return rect();
+    if (FCenter)
+        return QRect((width() - pw) / 2, (height() - ph) / 2, pw, ph);
+    return QRect(0, 0, pw, ph);
+}
+
+bool TBoardImage::CanAutoSize(int &NewWidth, int &NewHeight) const
+{
+    const int pw = FPicture->width();
+    const int ph = FPicture->height();
+    if (IsDesigning(this) && (pw <= 0 || ph <= 0))
+        return true;
+    if (FAlign == Vcl::alNone || FAlign == Vcl::alLeft || FAlign == Vcl::alRight)
+        NewWidth = pw;
+    if (FAlign == Vcl::alNone || FAlign == Vcl::alTop || FAlign == Vcl::alBottom)
+        NewHeight = ph;
+    return true;
+}
+
+const QList<QRgb> *TBoardImage::GetPalette() const
+{
+    return FPicture->graphic() ? FPicture->graphic()->palette() : nullptr;
+}
+
+void TBoardImage::PictureChanged()
+{
+    FScaledValid = false;
+    const int pw = FPicture->width();
+    const int ph = FPicture->height();
+    if (pw > 0 && ph > 0) {
+        const double ratio = double(ph) / double(pw);
+        FAspectRatio = std::isfinite(ratio) ? ratio : 1.0;
+    }
+    if (FAutoSize && pw > 0 && ph > 0)
+        SetBounds(x(), y(), pw, ph);
+    if (TJPEGImage *graphic = FPicture->graphic()) {
+        graphic->setTransparent(FTransparent);
+        const bool opaque = !graphic->transparent()
+                            && (FStretch || (graphic->width() >= width() && graphic->height() >= height()));
+        setAttribute(Qt::WA_OpaquePaintEvent, opaque);
+        if (UpdateFormPalette() && FPainting)
+            repaint();
+    } else {
+        setAttribute(Qt::WA_OpaquePaintEvent, false);
+    }
+    if (!FPainting)
+        update();
+}
+
+bool TBoardImage::UpdateFormPalette()
+{
+    TJPEGImage *graphic = FPicture->graphic();
+    if (!isVisible() || IsLoading(this) || !graphic || !graphic->paletteModified())
+        return false;
+    if (!graphic->palette()) {
+        graphic->setPaletteModified(false);
+        return false;
+    }
+    QWidget *form = window();
+    if (form && form == QApplication::activeWindow() && form->windowHandle()) {
+        if (FPainting)
+            SendMessage(form, WM_QUERYNEWPALETTE);
+        else
+            PostMessage(form, WM_QUERYNEWPALETTE);
+        graphic->setPaletteModified(false);
+        return true;
+    }
+    return false;
+}
+
+bool TBoardImage::event(QEvent *event)
+{
+    if (const TMessageEvent *message = AsMessage(event); message && message->Msg == Messages::WM_STARTTOUR) {
+        StartTour();
+        return true;
+    }
+    return QWidget::event(event);
+}
+
+void TBoardImage::StartTour() {}
+
+void TBoardImage::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    FScaledValid = false;
+}
+
+void TBoardImage::paintEvent(QPaintEvent *)
+{
+    if (!FHomeSaved) {
+        FHomeLeft = x();
+        FHomeTop = y();
+        FHomeSaved = true;
+    }
+    const bool designing = IsDesigning(this);
+    if (FCenterOnForm && !designing) {
+        if (const QWidget *parent = ParentControl(this)) {
+            // Truncating division, so an image wider than its window moves
+            // left by half the excess, rounded toward zero.
+            const QSize outer = outerSize(parent);
+            move((outer.width() - width()) / 2, (outer.height() - height()) / 2);
+        }
+    }
+    QPainter painter(this);
+    if (designing) {
+        if (FScale)
+            resize(width(), int(std::nearbyint(width() * FAspectRatio)));
+        QPen pen(Qt::black);
+        pen.setStyle(Qt::DashLine);
+        painter.setPen(pen);
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(0, 0, width() - 1, height() - 1);
+    }
+    const bool saved = FPainting;
+    FPainting = true;
+    struct Restore
+    {
+        bool &flag;
+        bool value;
+        ~Restore() { flag = value; }
+    } restore{FPainting, saved};
+    const TJPEGImage *graphic = FPicture->graphic();
+    if (!graphic || graphic->empty())
+        return;
+    const QRect dest = CalcDestRect();
+    if (dest.size() == graphic->image().size()) {
+        painter.drawImage(dest.topLeft(), graphic->image());
+        return;
+    }
+    if (!FScaledValid || FScaled.size() != dest.size()) {
+        FScaled = graphic->image().scaled(dest.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        FScaledValid = true;
+    }
+    painter.drawImage(dest.topLeft(), FScaled);
+}
