@@ -1,3 +1,4 @@
+#include "SetupCtrls/BoardImage.h"
 #include "SetupCtrls/RadioPanel.h"
 #include "SetupCtrls/TwoJumper.h"
 #include "TestSupport.h"
@@ -9,6 +10,7 @@
 #include "platform/MenuItem.h"
 #include "template/MainForm.h"
 
+#include <QTest>
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -36,6 +38,7 @@ QStringList handlersOf(const QObject *component)
 QList<Row> expectedControls()
 {
     QList<Row> rows = {
+        {"BoardImage1", "TBoardImage", "MainForm", {223, 130, 400, 378}},
         {"BasePanel", "TRadioPanel", "MainForm", {608, 24, 201, 129}},
         {"IRQPanel", "TRadioPanel", "MainForm", {8, 216, 217, 121}},
         {"filterPanel", "TRadioPanel", "MainForm", {344, 528, 449, 65}},
@@ -212,6 +215,37 @@ TEST_F(PageTest, AddressAndIRQControlsStartConsistent)
     EXPECT_FALSE(combo->isEditable());
     EXPECT_EQ(combo->ItemHeight(), 13);
     EXPECT_EQ(handlersOf(combo), QStringList{QStringLiteral("IRQComboChange")});
+}
+
+TEST_F(PageTest, BoardImageHoldsThePhotographStretched)
+{
+    auto *image = find<TBoardImage>("BoardImage1");
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->Picture()->width(), 600);
+    EXPECT_EQ(image->Picture()->height(), 567);
+    EXPECT_DOUBLE_EQ(image->AspectRatio(), 0.945);
+    EXPECT_TRUE(image->Stretch());
+    EXPECT_FALSE(image->AutoSize());
+    EXPECT_FALSE(image->Center());
+    EXPECT_FALSE(image->Transparent());
+    EXPECT_TRUE(image->CenterOnForm());
+    EXPECT_TRUE(image->Scale());
+    EXPECT_EQ(image->Constraints()->MaxWidth(), 400);
+    EXPECT_EQ(image->Constraints()->MaxHeight(), 400);
+    EXPECT_EQ(image->Menu(), form->Menu());
+    EXPECT_EQ(image, form->ClientArea()->children().value(0)) << "first in the description, lowest on screen";
+
+    form->Show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(form.get()));
+    QTest::qWait(50);
+    EXPECT_EQ(image->size(), QSize(400, 378));
+    EXPECT_EQ(image->pos(), QPoint((form->Width() - 400) / 2, (form->Height() - 378) / 2));
+    EXPECT_EQ(QPoint(image->HomeLeft(), image->HomeTop()), QPoint(223, 130));
+    // The photograph, not the white page, fills the image's middle.
+    const QImage shown = form->grab().toImage();
+    const QPoint middle = image->mapTo(form.get(), QPoint(200, 189));
+    EXPECT_NE(shown.pixel(middle) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(shown.pixel(image->mapTo(form.get(), QPoint(-10, 189))) & 0xFFFFFF, 0xFFFFFFu);
 }
 
 TEST_F(PageTest, WindowAndMenuAreWiredToTheirHandlers)
