@@ -26,6 +26,7 @@ TBoardImage::TBoardImage(QWidget *parent)
     : QWidget(parent), FPicture(new TPicture(this)), FConstraints(new TSizeConstraints(this))
 {
     resize(105, 105);
+    watchParent();
     connect(FPicture, &TPicture::OnChange, this, [this] { PictureChanged(); });
 }
 
@@ -36,6 +37,7 @@ void TBoardImage::setCenterOnForm(bool center)
     if (FCenterOnForm == center)
         return;
     FCenterOnForm = center;
+    Recenter();
     update();
 }
 
@@ -174,6 +176,10 @@ bool TBoardImage::UpdateFormPalette()
 
 bool TBoardImage::event(QEvent *event)
 {
+    if (event->type() == QEvent::ParentChange)
+        watchParent();
+    else if (event->type() == QEvent::Show || event->type() == QEvent::Resize)
+        Recenter();
     if (const TMessageEvent *message = AsMessage(event); message && message->Msg == Messages::WM_STARTTOUR) {
         StartTour();
         return true;
@@ -182,6 +188,54 @@ bool TBoardImage::event(QEvent *event)
 }
 
 void TBoardImage::StartTour() {}
+
+void TBoardImage::Recenter()
+{
+    if (!FCenterOnForm || IsDesigning(this))
+        return;
+    const QWidget *parent = ParentControl(this);
+    if (!parent)
+        return;
+    if (!FHomeSaved) {
+        FHomeLeft = x();
+        FHomeTop = y();
+        FHomeSaved = true;
+    }
+    // Truncating division, so an image wider than its window moves left by
+    // half the excess, rounded toward zero.
+    const QSize outer = outerSize(parent);
+    move((outer.width() - width()) / 2, (outer.height() - height()) / 2);
+}
+
+void TBoardImage::watchParent()
+{
+    for (QObject *watched : FWatched)
+        if (watched)
+            watched->removeEventFilter(this);
+    FWatched.clear();
+    if (QWidget *parent = parentWidget()) {
+        FWatched = {parent, window()};
+        parent->installEventFilter(this);
+        window()->installEventFilter(this);
+    }
+}
+
+// The window's size decides where the image goes; following it here rather
+// than inside a paint keeps Qt's repainting of the old and new places intact.
+bool TBoardImage::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Resize:
+    case QEvent::Move:
+    case QEvent::Show:
+    case QEvent::WindowStateChange:
+        Recenter();
+        break;
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
+}
 
 void TBoardImage::resizeEvent(QResizeEvent *event)
 {
@@ -197,14 +251,8 @@ void TBoardImage::paintEvent(QPaintEvent *)
         FHomeSaved = true;
     }
     const bool designing = IsDesigning(this);
-    if (FCenterOnForm && !designing) {
-        if (const QWidget *parent = ParentControl(this)) {
-            // Truncating division, so an image wider than its window moves
-            // left by half the excess, rounded toward zero.
-            const QSize outer = outerSize(parent);
-            move((outer.width() - width()) / 2, (outer.height() - height()) / 2);
-        }
-    }
+    if (!designing)
+        Recenter();
     QPainter painter(this);
     if (designing) {
         if (FScale)

@@ -6,6 +6,7 @@
 #include "platform/SizeConstraints.h"
 
 #include <QImage>
+#include <QPointer>
 #include <QWidget>
 
 class TBoardHighlight;
@@ -81,10 +82,16 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
     // The start of the tour (message 0x4A2); the highlights fill it in.
     virtual void StartTour();
 
 private:
+    // Centres the image on its window's outer size when CenterOnForm is on;
+    // runs at every paint and whenever the window's size changes.
+    void Recenter();
+    void watchParent();
     void PictureChanged();
     bool UpdateFormPalette();
 
@@ -108,5 +115,6 @@ private:
     // The picture stretched to the last destination size, so that painting
     // does not rescale the photograph every time.
     QImage FScaled;
+    QList<QPointer<QObject>> FWatched;
     bool FScaledValid = false;
 };

@@ -9,6 +9,7 @@
 #   e2e_popups PID                visible override-redirect windows (menus) of PID
 #   e2e_wait_exit PID [SECS]      waits for a spawned process; its exit code in E2E_RC
 #   e2e_screenshot LABEL          root window into $E2E_ARTIFACTS/NAME-LABEL.png
+#   e2e_im ARGS / e2e_pixel FILE X Y   ImageMagick; one pixel as rrggbb
 #   e2e_fail MESSAGE              fails the test; the exit trap keeps a screenshot
 #
 # Tests run side by side under ctest, so nothing here uses a fixed display
@@ -150,6 +151,19 @@ e2e_popups() {
         xwininfo -id "$id" 2>/dev/null | grep -q 'Override Redirect State: yes' && echo "$id"
     done
     return 0
+}
+
+# ImageMagick; Debian's versioned name is the real one where a plain
+# `convert` may be something else.
+e2e_im() {
+    local im
+    im=$(command -v convert-im6.q16 || command -v convert)
+    "$im" "$@"
+}
+
+# e2e_pixel FILE X Y: the colour there as rrggbb.
+e2e_pixel() {
+    e2e_im "$1" -crop "1x1+$2+$3" -depth 8 -format '%[hex:p{0,0}]' info: | tr 'A-F' 'a-f' | cut -c1-6
 }
 
 # e2e_geometry ID: absolute x y width height of a window, without its frame.
