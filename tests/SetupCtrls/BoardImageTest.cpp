@@ -122,6 +122,22 @@ TEST(BoardImage, CentresOnItsParentAtEveryPaint)
     EXPECT_EQ(image->pos(), QPoint(7, 8));
 }
 
+TEST(BoardImage, FollowsItsShownWindowsSize)
+{
+    QWidget window;
+    window.resize(600, 500);
+    auto *image = new TBoardImage(&window);
+    image->setAutoSize(false);
+    image->setGeometry(10, 20, 400, 378);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    EXPECT_EQ(image->pos(), QPoint(100, 61));
+    window.resize(800, 700);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(image->pos(), QPoint(200, 161)) << "without waiting for a paint";
+    EXPECT_EQ(QPoint(image->HomeLeft(), image->HomeTop()), QPoint(10, 20));
+}
+
 TEST(BoardImage, DrawsAtNaturalSizeCentredOrStretched)
 {
     const struct {
