@@ -3,6 +3,8 @@
 #include "platform/MessageBox.h"
 
 #include <QColor>
+#include <QEvent>
+#include <QObject>
 #include <QImage>
 #include <QList>
 
@@ -23,6 +25,18 @@ public:
 
 private:
     IMessageBoxes *FPrevious;
+};
+
+// Counts the paints a widget receives, once installed as its event filter.
+class TPaintCounter : public QObject
+{
+public:
+    int Paints = 0;
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        Paints += event->type() == QEvent::Paint;
+        return false;
+    }
 };
 
 // What the widget shows, rendered at its current size.

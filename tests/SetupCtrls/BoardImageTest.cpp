@@ -26,17 +26,6 @@ bool nearColor(QRgb actual, QColor expected)
            && std::abs(qBlue(actual) - expected.blue()) < 8;
 }
 
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 TEST(BoardImage, StartsAsSpecifiedBeforeAnyPicture)
 {
     TBoardImage image;
@@ -178,7 +167,7 @@ TEST(BoardImage, UnchangedPropertiesDoNotRepaint)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     QTest::qWait(20);
-    PaintCounter counter;
+    TPaintCounter counter;
     image->installEventFilter(&counter);
     image->setStretch(false);
     image->setCenter(false);
@@ -186,10 +175,10 @@ TEST(BoardImage, UnchangedPropertiesDoNotRepaint)
     image->setTransparent(false);
     image->setCenterOnForm(false);
     QTest::qWait(30);
-    EXPECT_EQ(counter.paints, 0);
+    EXPECT_EQ(counter.Paints, 0);
     image->setStretch(true);
     QTest::qWait(30);
-    EXPECT_GT(counter.paints, 0);
+    EXPECT_GT(counter.Paints, 0);
 }
 
 TEST(BoardImage, DraggingDoesNotMoveIt)

@@ -177,18 +177,6 @@ TEST(TwoJumper, TurningSwapsWidthAndHeightOnlyAfterTheFirstPaint)
     EXPECT_EQ(painted.size(), QSize(34, 18));
 }
 
-// Counts the paints a widget receives.
-class PaintCounter : public QObject
-{
-public:
-    int paints = 0;
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        paints += event->type() == QEvent::Paint;
-        return false;
-    }
-};
-
 TEST(TwoJumper, RepaintsOnlyWhenAPropertyChanges)
 {
     QWidget window;
@@ -196,7 +184,7 @@ TEST(TwoJumper, RepaintsOnlyWhenAPropertyChanges)
     auto *jumper = new TTwoJumper(&window);
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    PaintCounter counter;
+    TPaintCounter counter;
     jumper->installEventFilter(&counter);
 
     const std::function<void(bool)> setters[] = {
@@ -210,13 +198,13 @@ TEST(TwoJumper, RepaintsOnlyWhenAPropertyChanges)
     int i = 0;
     for (const auto &set : setters) {
         QTest::qWait(20);
-        counter.paints = 0;
+        counter.Paints = 0;
         set(false);
         QTest::qWait(20);
-        EXPECT_EQ(counter.paints, 0) << "setter " << i << " with the current value";
+        EXPECT_EQ(counter.Paints, 0) << "setter " << i << " with the current value";
         set(true);
         QTest::qWait(20);
-        EXPECT_GT(counter.paints, 0) << "setter " << i << " with a new value";
+        EXPECT_GT(counter.Paints, 0) << "setter " << i << " with a new value";
         set(false);
         ++i;
     }
