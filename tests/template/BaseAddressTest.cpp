@@ -112,8 +112,13 @@ TEST_F(BaseAddress, TypedTextsSetTheJumpersAndFeedback)
     for (const TextCase &c : textCases) {
         paste(QStringLiteral("305"));
         ASSERT_EQ(feedback->Caption(), QStringLiteral("300"));
-        paste(QString::fromUtf8(c.text));
-        ASSERT_EQ(edit->Text(), QString::fromUtf8(c.text)) << "typing reached the box";
+        // A valid address typed key by key ends where pasting it would; a
+        // failure is pasted whole, so that what stays is what "305" showed.
+        if (c.greyed)
+            paste(QString::fromUtf8(c.text));
+        else
+            type(QString::fromUtf8(c.text));
+        ASSERT_EQ(edit->Text(), QString::fromUtf8(c.text)) << "the text reached the box";
         EXPECT_EQ(feedback->Caption(), QLatin1String(c.feedback)) << c.text;
         EXPECT_EQ(closedPattern(), QLatin1String(c.closed)) << c.text;
         EXPECT_EQ(greyed(), c.greyed) << c.text;
