@@ -48,7 +48,8 @@ constexpr double TabLeft = 84, TabRight = 552, TabBottom = 548;
 constexpr double FingerPitch = 9.0, FingerTop = 508, FingerBottom = 545.5;
 constexpr double EightBitFirst = 93, SixteenBitFirst = 390;
 
-const QColor Backdrop(30, 30, 33);
+// A little cool as painted: the warm light of develop() makes it off-white.
+const QColor Backdrop(240, 243, 251);
 const QColor Substrate(30, 84, 50);
 const QColor Copper(56, 124, 66);
 const QColor Silk(232, 234, 224);
@@ -1164,24 +1165,71 @@ QPointF fingerA(int n)
     return QPointF(EightBitFirst + (n - 1) * FingerPitch, FingerJoin);
 }
 
+QImage blurAlpha(const QImage &source, int radius, int passes);
+
+// The card rests on its soldered leads, a few millimetres above the cloth:
+// a soft shadow offset away from the lamp, and a wider, fainter one from
+// the light of the room. At the oversampled size, black with alpha.
+QImage boardShadow(const QPainterPath &outline)
+{
+    const int W = PhotoWidth * Oversample, H = PhotoHeight * Oversample;
+    auto mask = [&](QPointF offset, int radius) {
+        QImage img(W, H, QImage::Format_Alpha8);
+        img.fill(0);
+        QPainter p(&img);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(Oversample, Oversample);
+        p.fillPath(outline.translated(offset), Qt::black);
+        p.end();
+        return blurAlpha(img, radius, 3);
+    };
+    const QImage near = mask(QPointF(1.8, 2.6), 6);
+    const QImage wide = mask(QPointF(5, 7.5), 16);
+    QImage shadow(W, H, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < H; ++y) {
+        const uchar *a = near.constScanLine(y), *b = wide.constScanLine(y);
+        auto *row = reinterpret_cast<QRgb *>(shadow.scanLine(y));
+        // Integer blending: the same bytes from every build.
+        for (int x = 0; x < W; ++x) {
+            const int keep = (255 - a[x] * 100 / 255) * (255 - b[x] * 48 / 255) / 255;
+            row[x] = qRgba(0, 0, 0, 255 - keep);
+        }
+    }
+    return shadow;
+}
+
 void drawBoard(QPainter &p, TRandom &random)
 {
-    // The backdrop: a dark cloth, a little lighter where the lamp is.
-    QRadialGradient cloth(QPointF(120, 60), 700);
-    cloth.setColorAt(0, shade(Backdrop, 1.25));
-    cloth.setColorAt(1, shade(Backdrop, 0.8));
+    // The backdrop: a pale linen cloth, brighter towards the lamp.
+    QRadialGradient cloth(QPointF(120, 60), 760);
+    cloth.setColorAt(0, shade(Backdrop, 1.015));
+    cloth.setColorAt(1, shade(Backdrop, 0.985));
     p.fillRect(QRectF(0, 0, PhotoWidth, PhotoHeight), cloth);
-    // Its weave, faintly.
+    // Broad unevenness of the cloth, from a generator of its own so that
+    // the board's texture and wiring do not depend on it.
+    TRandom folds{0x11AE7};
+    p.setPen(Qt::NoPen);
+    for (int i = 0; i < 40; ++i) {
+        const QPointF at(folds.range(-40, PhotoWidth + 40), folds.range(-40, PhotoHeight + 40));
+        const double r = folds.range(25, 80);
+        QRadialGradient g(at, r);
+        g.setColorAt(0, folds.uniform() < 0.5 ? QColor(255, 255, 250, 30) : QColor(120, 110, 95, 22));
+        g.setColorAt(1, QColor(0, 0, 0, 0));
+        p.setBrush(g);
+        p.drawEllipse(at, r, r);
+    }
+    // Its weave, faintly: loose threads and fibres.
     for (int i = 0; i < 900; ++i) {
         const QPointF at(random.range(0, PhotoWidth), random.range(0, PhotoHeight));
-        p.setPen(QPen(QColor(255, 255, 255, int(random.range(3, 10))), random.range(0.4, 1.0)));
+        p.setPen(QPen(QColor(110, 100, 86, int(random.range(3, 10)) * 3), random.range(0.4, 1.0)));
         p.drawLine(at, at + QPointF(random.range(-6, 6), random.range(-6, 6)));
     }
 
     const QPainterPath outline = boardOutline();
-    // The board lies on the cloth and throws a short, soft shadow.
-    for (int i = 4; i >= 1; --i)
-        p.fillPath(outline.translated(i * 0.7, i * 0.9), QColor(0, 0, 0, 40));
+    p.save();
+    p.resetTransform();
+    p.drawImage(0, 0, boardShadow(outline));
+    p.restore();
     // Cut FR4 edge, then the masked face just inside it.
     p.fillPath(outline, QColor(150, 150, 110));
     p.save();
@@ -1702,8 +1750,9 @@ void develop(QImage &photo, TRandom &random)
         for (int x = 0; x < photo.width(); ++x) {
             const double r = std::hypot(x - cx, y - cy) / diag;
             const double lamp = std::hypot(x - 140.0, y - 90.0) / 700.0;
-            // A window to the upper left, and the lens darkening the corners.
-            const double light = 1.12 - 0.30 * lamp - 0.22 * r * r * r * r;
+            // A window to the upper left, and the lens darkening the corners;
+            // gently, or the pale cloth turns grey in the far corner.
+            const double light = 1.05 - 0.14 * lamp - 0.05 * r * r * r * r;
             // The glossy mask mirrors a broad, soft band of the window.
             const double band = ((x - 610.0) * 0.55 + (y - 30.0)) / 80.0;
             const double sheen = 9.0 * std::exp(-band * band);

@@ -76,9 +76,9 @@ TEST(JPEGImage, DecodesThePhotograph)
         int x, y;
         QRgb colour;
     } spots[] = {
-        {"solder mask", 300, 30, qRgb(31, 85, 49)},  {"edge finger", 138, 525, qRgb(195, 163, 90)},
-        {"shunt on A3", 101, 465, qRgb(27, 23, 24)}, {"cloth below the card", 40, 540, qRgb(23, 23, 23)},
-        {"bracket", 4, 300, qRgb(172, 173, 167)},    {"serial sticker", 548, 52, qRgb(208, 206, 193)},
+        {"solder mask", 300, 30, qRgb(32, 86, 50)},  {"edge finger", 138, 525, qRgb(213, 176, 96)},
+        {"shunt on A3", 101, 465, qRgb(30, 26, 27)}, {"cloth below the card", 40, 540, qRgb(229, 226, 221)},
+        {"bracket", 4, 300, qRgb(179, 178, 173)},    {"serial sticker", 548, 52, qRgb(235, 234, 216)},
     };
     const QImage &image = jpeg.image();
     for (const auto &spot : spots) {
