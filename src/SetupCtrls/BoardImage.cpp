@@ -5,8 +5,10 @@
 
 #include <QApplication>
 #include <QPainter>
+#include <QScopeGuard>
 
 #include <cmath>
+#include <utility>
 
 namespace {
 
@@ -43,10 +45,7 @@ void TBoardImage::setCenterOnForm(bool center)
 
 void TBoardImage::setScale(bool scale)
 {
-    if (FScale == scale)
-        return;
-    FScale = scale;
-    PictureChanged();
+    setPictureOption(FScale, scale);
 }
 
 void TBoardImage::setAutoSize(bool autoSize)
@@ -67,12 +66,19 @@ void TBoardImage::SetBounds(int left, int top, int width, int height)
     setGeometry(left, top, width, height);
 }
 
+// The options that change how the picture is drawn all end in
+// PictureChanged, and only when they change.
+void TBoardImage::setPictureOption(bool &option, bool value)
+{
+    if (option == value)
+        return;
+    option = value;
+    PictureChanged();
+}
+
 void TBoardImage::setCenter(bool center)
 {
-    if (FCenter == center)
-        return;
-    FCenter = center;
-    PictureChanged();
+    setPictureOption(FCenter, center);
 }
 
 void TBoardImage::setPicture(TPicture *picture)
@@ -85,18 +91,12 @@ void TBoardImage::setPicture(TPicture *picture)
 
 void TBoardImage::setStretch(bool stretch)
 {
-    if (FStretch == stretch)
-        return;
-    FStretch = stretch;
-    PictureChanged();
+    setPictureOption(FStretch, stretch);
 }
 
 void TBoardImage::setTransparent(bool transparent)
 {
-    if (FTransparent == transparent)
-        return;
-    FTransparent = transparent;
-    PictureChanged();
+    setPictureOption(FTransparent, transparent);
 }
 
 QRect TBoardImage::CalcDestRect() const
@@ -130,7 +130,7 @@ const QList<QRgb> *TBoardImage::GetPalette() const
 
 void TBoardImage::PictureChanged()
 {
-    FScaledValid = false;
+    FScaled = QImage();
     const int pw = FPicture->width();
     const int ph = FPicture->height();
     if (pw > 0 && ph > 0) {
@@ -196,11 +196,7 @@ void TBoardImage::Recenter()
     const QWidget *parent = ParentControl(this);
     if (!parent)
         return;
-    if (!FHomeSaved) {
-        FHomeLeft = x();
-        FHomeTop = y();
-        FHomeSaved = true;
-    }
+    saveHome();
     // Truncating division, so an image wider than its window moves left by
     // half the excess, rounded toward zero.
     const QSize outer = outerSize(parent);
@@ -237,19 +233,19 @@ bool TBoardImage::eventFilter(QObject *watched, QEvent *event)
     return QWidget::eventFilter(watched, event);
 }
 
-void TBoardImage::resizeEvent(QResizeEvent *event)
+// Once, before any centring: where the page laid the image out.
+void TBoardImage::saveHome()
 {
-    QWidget::resizeEvent(event);
-    FScaledValid = false;
+    if (FHomeSaved)
+        return;
+    FHomeLeft = x();
+    FHomeTop = y();
+    FHomeSaved = true;
 }
 
 void TBoardImage::paintEvent(QPaintEvent *)
 {
-    if (!FHomeSaved) {
-        FHomeLeft = x();
-        FHomeTop = y();
-        FHomeSaved = true;
-    }
+    saveHome();
     const bool designing = IsDesigning(this);
     if (!designing)
         Recenter();
@@ -263,14 +259,8 @@ void TBoardImage::paintEvent(QPaintEvent *)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(0, 0, width() - 1, height() - 1);
     }
-    const bool saved = FPainting;
-    FPainting = true;
-    struct Restore
-    {
-        bool &flag;
-        bool value;
-        ~Restore() { flag = value; }
-    } restore{FPainting, saved};
+    const bool saved = std::exchange(FPainting, true);
+    const auto restore = qScopeGuard([this, saved] { FPainting = saved; });
     const TJPEGImage *graphic = FPicture->graphic();
     if (!graphic || graphic->empty())
         return;
@@ -279,9 +269,7 @@ void TBoardImage::paintEvent(QPaintEvent *)
         painter.drawImage(dest.topLeft(), graphic->image());
         return;
     }
-    if (!FScaledValid || FScaled.size() != dest.size()) {
+    if (FScaled.size() != dest.size())
         FScaled = graphic->image().scaled(dest.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        FScaledValid = true;
-    }
     painter.drawImage(dest.topLeft(), FScaled);
 }

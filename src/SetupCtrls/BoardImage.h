@@ -80,7 +80,6 @@ public:
 protected:
     bool event(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
     bool eventFilter(QObject *watched, QEvent *event) override;
 
@@ -92,6 +91,8 @@ private:
     // runs at every paint and whenever the window's size changes.
     void Recenter();
     void watchParent();
+    void saveHome();
+    void setPictureOption(bool &option, bool value);
     void PictureChanged();
     bool UpdateFormPalette();
 
@@ -113,8 +114,7 @@ private:
     Vcl::TAlign FAlign = Vcl::alNone;
 
     // The picture stretched to the last destination size, so that painting
-    // does not rescale the photograph every time.
+    // does not rescale the photograph every time; null after a change.
     QImage FScaled;
     QList<QPointer<QObject>> FWatched;
-    bool FScaledValid = false;
 };

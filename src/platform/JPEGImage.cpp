@@ -184,12 +184,17 @@ void TJPEGImage::loadFromData(const QByteArray &data)
     emit OnChange(this);
 }
 
-void TJPEGImage::loadFromFile(const QString &fileName)
+QByteArray ReadPictureFile(const QString &fileName)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         throw EJPEGError(QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString()).toStdString());
-    loadFromData(file.readAll());
+    return file.readAll();
+}
+
+void TJPEGImage::loadFromFile(const QString &fileName)
+{
+    loadFromData(ReadPictureFile(fileName));
 }
 
 void TJPEGImage::assign(const TJPEGImage &source)

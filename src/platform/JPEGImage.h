@@ -18,6 +18,9 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// The bytes of a picture file; throws EJPEGError when it cannot be read.
+QByteArray ReadPictureFile(const QString &fileName);
+
 // A JPEG picture, decoded by libjpeg itself so that reading never depends on
 // which Qt image plugins happen to be installed.
 class TJPEGImage : public QObject

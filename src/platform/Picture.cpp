@@ -3,7 +3,6 @@
 #include "platform/JPEGImage.h"
 
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 TPicture::TPicture(QObject *parent)
@@ -40,10 +39,7 @@ void TPicture::assign(const TPicture &source)
 void TPicture::loadFromFile(const QString &fileName)
 {
     // Read into a fresh graphic so that a broken file leaves ours alone.
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        throw EJPEGError(QStringLiteral("Cannot open %1: %2").arg(fileName, file.errorString()).toStdString());
-    loadFromData(file.readAll());
+    loadFromData(ReadPictureFile(fileName));
 }
 
 void TPicture::loadFromData(const QByteArray &data)

@@ -157,6 +157,20 @@ TEST(BoardImage, DrawsAtNaturalSizeCentredOrStretched)
     }
 }
 
+TEST(BoardImage, StretchedCopyFollowsANewPictureOfTheSameSize)
+{
+    TBoardImage image;
+    image.setAutoSize(false);
+    image.resize(80, 60);
+    image.setStretch(true);
+    image.Picture()->loadFromData(jpegOf({40, 30}, Qt::blue));
+    EXPECT_TRUE(nearColor(Render(&image).pixel(40, 30), Qt::blue));
+    image.Picture()->loadFromData(jpegOf({40, 30}, Qt::green));
+    EXPECT_TRUE(nearColor(Render(&image).pixel(40, 30), Qt::green)) << "the kept copy was of the old picture";
+    image.resize(100, 70);
+    EXPECT_TRUE(nearColor(Render(&image).pixel(99, 69), Qt::green)) << "the copy follows the new size";
+}
+
 TEST(BoardImage, UnchangedPropertiesDoNotRepaint)
 {
     QWidget window;
